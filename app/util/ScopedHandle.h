@@ -1,0 +1,60 @@
+#pragma once
+// One owning wrapper per kind of platform handle: ScopedHandle<Traits> closes its handle
+// with Traits::Close when it goes out of scope. The aliases below are the kinds in use.
+#include <windows.h>
+#include <utility>
+
+template <typename Traits>
+class ScopedHandle {
+public:
+    using Handle = typename Traits::Handle;
+
+    ScopedHandle() = default;
+    explicit ScopedHandle(Handle h) : handle_(h) {}
+    ~ScopedHandle() { Reset(); }
+    ScopedHandle(ScopedHandle&& other) noexcept : handle_(other.Release()) {}
+    ScopedHandle& operator=(ScopedHandle&& other) noexcept {
+        if (this != &other) Reset(other.Release());
+        return *this;
+    }
+    ScopedHandle(const ScopedHandle&) = delete;
+    ScopedHandle& operator=(const ScopedHandle&) = delete;
+
+    Handle Get() const { return handle_; }
+    explicit operator bool() const { return Traits::IsValid(handle_); }
+    // For out-parameters of the API that opens the handle.
+    Handle* Receive() { Reset(); return &handle_; }
+    Handle Release() { return std::exchange(handle_, Traits::Invalid()); }
+    void Reset(Handle h = Traits::Invalid()) {
+        if (Traits::IsValid(handle_)) Traits::Close(handle_);
+        handle_ = h;
+    }
+
+private:
+    Handle handle_ = Traits::Invalid();
+};
+
+struct RegKeyTraits {
+    using Handle = HKEY;
+    static Handle Invalid() { return nullptr; }
+    static bool IsValid(Handle h) { return h != nullptr; }
+    static void Close(Handle h) { RegCloseKey(h); }
+};
+
+struct FindHandleTraits {
+    using Handle = HANDLE;
+    static Handle Invalid() { return INVALID_HANDLE_VALUE; }
+    static bool IsValid(Handle h) { return h != INVALID_HANDLE_VALUE && h != nullptr; }
+    static void Close(Handle h) { FindClose(h); }
+};
+
+struct KernelHandleTraits {
+    using Handle = HANDLE;
+    static Handle Invalid() { return nullptr; }
+    static bool IsValid(Handle h) { return h != nullptr && h != INVALID_HANDLE_VALUE; }
+    static void Close(Handle h) { CloseHandle(h); }
+};
+
+using RegKey = ScopedHandle<RegKeyTraits>;
+using FindHandle = ScopedHandle<FindHandleTraits>;
+using KernelHandle = ScopedHandle<KernelHandleTraits>;
