@@ -55,6 +55,14 @@ struct KernelHandleTraits {
     static void Close(Handle h) { CloseHandle(h); }
 };
 
+struct EventSourceTraits {
+    using Handle = HANDLE;
+    static Handle Invalid() { return nullptr; }
+    static bool IsValid(Handle h) { return h != nullptr; }
+    static void Close(Handle h) { DeregisterEventSource(h); }
+};
+
 using RegKey = ScopedHandle<RegKeyTraits>;
 using FindHandle = ScopedHandle<FindHandleTraits>;
 using KernelHandle = ScopedHandle<KernelHandleTraits>;
+using EventSource = ScopedHandle<EventSourceTraits>;
