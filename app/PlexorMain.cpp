@@ -1,5 +1,13 @@
+// Plexor: the tray program. Everything starts in Main.
+#include "Startup.h"
+
 #include <windows.h>
+#include <ole2.h>
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+    // The forms host ActiveX controls: the thread is an OLE apartment for its whole life.
+    HRESULT ole = OleInitialize(nullptr);
+    Main();
+    if (SUCCEEDED(ole)) OleUninitialize();
     return 0;
 }

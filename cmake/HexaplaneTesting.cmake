@@ -6,11 +6,16 @@ set_tests_properties(wine_env_stop PROPERTIES
   FIXTURES_CLEANUP wine_env
   ENVIRONMENT "HEXAPLANE_BUILD_DIR=${CMAKE_BINARY_DIR}")
 
-# hexaplane_add_test(<name> SOURCES <files...> LIBS <targets...>)
+# hexaplane_add_test(<name> [SERIAL] SOURCES <files...> LIBS <targets...>)
 # A GoogleTest binary whose tests are discovered and run under Wine, with the
-# test main that records and answers every message box.
+# test main that records and answers every message box. SERIAL: its tests never run
+# at the same time as any other test (they act on the whole session).
 function(hexaplane_add_test name)
-  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(ARG "SERIAL" "" "SOURCES;LIBS" ${ARGN})
+  set(serial)
+  if(ARG_SERIAL)
+    set(serial RUN_SERIAL TRUE)
+  endif()
   add_executable(${name} ${ARG_SOURCES})
   target_link_libraries(${name} PRIVATE hexaplane_test_main ${ARG_LIBS})
   gtest_discover_tests(${name}
@@ -20,5 +25,6 @@ function(hexaplane_add_test name)
     PROPERTIES
       FIXTURES_REQUIRED wine_env
       ENVIRONMENT "HEXAPLANE_BUILD_DIR=${CMAKE_BINARY_DIR}"
-      TIMEOUT 120)
+      TIMEOUT 120
+      ${serial})
 endfunction()

@@ -38,6 +38,13 @@ AppError RuntimeFailure(long number, std::wstring source) {
     case RuntimeError::SubscriptOutOfRange: description = L"Subscript out of range"; break;
     case RuntimeError::TypeMismatch: description = L"Type mismatch"; break;
     case RuntimeError::InvalidPropertyValue: description = L"Invalid property value"; break;
+    case 52: description = L"Bad file name or number"; break;
+    case 53: description = L"File not found"; break;
+    case 58: description = L"File already exists"; break;
+    case 61: description = L"Disk full"; break;
+    case 70: description = L"Permission denied"; break;
+    case 75: description = L"Path/File access error"; break;
+    case 76: description = L"Path not found"; break;
     default: break;
     }
     return AppError(number, std::move(source), description);

@@ -74,6 +74,8 @@ long RuntimeFileError(DWORD win32Error) {
     case ERROR_DISK_FULL: return 61;
     case ERROR_DIR_NOT_EMPTY: return 75;
     case ERROR_INVALID_NAME: return 52;
+    case ERROR_FILE_EXISTS:
+    case ERROR_ALREADY_EXISTS: return 58;
     default: return static_cast<long>(win32Error);
     }
 }

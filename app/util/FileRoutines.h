@@ -19,7 +19,8 @@ struct PlainFile {
 std::vector<PlainFile> ListPlainFiles(const std::wstring& pattern);
 
 // Runtime error number for a Win32 error of a file operation: 53 file not found,
-// 70 permission denied, 75 path/file access error, 76 path not found, 61 disk full;
+// 58 file already exists, 70 permission denied, 75 path/file access error, 76 path not
+// found, 61 disk full;
 // other codes are kept.
 long RuntimeFileError(DWORD win32Error);
 

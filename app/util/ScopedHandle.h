@@ -2,6 +2,8 @@
 // One owning wrapper per kind of platform handle: ScopedHandle<Traits> closes its handle
 // with Traits::Close when it goes out of scope. The aliases below are the kinds in use.
 #include <windows.h>
+#include <objbase.h>
+#include <shtypes.h>
 #include <utility>
 
 template <typename Traits>
@@ -55,6 +57,14 @@ struct KernelHandleTraits {
     static void Close(Handle h) { CloseHandle(h); }
 };
 
+// Item-identifier lists and other shell memory freed with CoTaskMemFree.
+struct ItemIdListTraits {
+    using Handle = LPITEMIDLIST;
+    static Handle Invalid() { return nullptr; }
+    static bool IsValid(Handle h) { return h != nullptr; }
+    static void Close(Handle h) { CoTaskMemFree(h); }
+};
+
 struct EventSourceTraits {
     using Handle = HANDLE;
     static Handle Invalid() { return nullptr; }
@@ -66,3 +76,37 @@ using RegKey = ScopedHandle<RegKeyTraits>;
 using FindHandle = ScopedHandle<FindHandleTraits>;
 using KernelHandle = ScopedHandle<KernelHandleTraits>;
 using EventSource = ScopedHandle<EventSourceTraits>;
+using ItemIdList = ScopedHandle<ItemIdListTraits>;
+
+// A device context of a window (GetDC, GetWindowDC): released with its window.
+struct WindowDc {
+    HWND window;
+    HDC dc;
+};
+
+struct WindowDcTraits {
+    using Handle = WindowDc;
+    static Handle Invalid() { return {nullptr, nullptr}; }
+    static bool IsValid(Handle h) { return h.dc != nullptr; }
+    static void Close(Handle h) { ReleaseDC(h.window, h.dc); }
+};
+
+// A memory device context (CreateCompatibleDC).
+struct MemoryDcTraits {
+    using Handle = HDC;
+    static Handle Invalid() { return nullptr; }
+    static bool IsValid(Handle h) { return h != nullptr; }
+    static void Close(Handle h) { DeleteDC(h); }
+};
+
+// A GDI object (bitmap, brush, pen, font) that is not selected into any device context.
+struct GdiObjectTraits {
+    using Handle = HGDIOBJ;
+    static Handle Invalid() { return nullptr; }
+    static bool IsValid(Handle h) { return h != nullptr; }
+    static void Close(Handle h) { DeleteObject(h); }
+};
+
+using ScopedWindowDc = ScopedHandle<WindowDcTraits>;
+using MemoryDc = ScopedHandle<MemoryDcTraits>;
+using GdiObject = ScopedHandle<GdiObjectTraits>;
