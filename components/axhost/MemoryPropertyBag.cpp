@@ -1,0 +1,54 @@
+#include "MemoryPropertyBag.h"
+
+#include <new>
+
+ComPtr<MemoryPropertyBag> MemoryPropertyBag::Create() {
+    ComPtr<MemoryPropertyBag> bag;
+    bag.Attach(new (std::nothrow) MemoryPropertyBag());
+    return bag;
+}
+
+STDMETHODIMP MemoryPropertyBag::QueryInterface(REFIID riid, void** object) {
+    if (!object) return E_POINTER;
+    if (IsEqualIID(riid, IID_IUnknown) || IsEqualIID(riid, IID_IPropertyBag)) {
+        *object = static_cast<IPropertyBag*>(this);
+        AddRef();
+        return S_OK;
+    }
+    *object = nullptr;
+    return E_NOINTERFACE;
+}
+
+STDMETHODIMP_(ULONG) MemoryPropertyBag::AddRef() { return InterlockedIncrement(&refCount_); }
+
+STDMETHODIMP_(ULONG) MemoryPropertyBag::Release() {
+    ULONG count = InterlockedDecrement(&refCount_);
+    if (count == 0) delete this;
+    return count;
+}
+
+STDMETHODIMP MemoryPropertyBag::Read(LPCOLESTR name, VARIANT* value, IErrorLog*) {
+    if (!name || !value) return E_POINTER;
+    const Variant* stored = Find(name);
+    if (!stored) return E_INVALIDARG;
+    const VARTYPE wanted = value->vt;
+    VariantInit(value);
+    HRESULT hr = VariantCopy(value, const_cast<VARIANT*>(&stored->Get()));
+    if (SUCCEEDED(hr) && wanted != VT_EMPTY && wanted != value->vt) hr = VariantChangeType(value, value, 0, wanted);
+    return hr;
+}
+
+STDMETHODIMP MemoryPropertyBag::Write(LPCOLESTR name, VARIANT* value) {
+    if (!name || !value) return E_POINTER;
+    try {
+        values_[name] = Variant(*value);
+    } catch (...) {
+        return E_OUTOFMEMORY;
+    }
+    return S_OK;
+}
+
+const Variant* MemoryPropertyBag::Find(const std::wstring& name) const {
+    auto found = values_.find(name);
+    return found == values_.end() ? nullptr : &found->second;
+}

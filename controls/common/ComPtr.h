@@ -1,0 +1,5 @@
+#pragma once
+// Counted interface pointers for the control code.
+#include <wrl/client.h>
+
+using Microsoft::WRL::ComPtr;

@@ -1,0 +1,77 @@
+#include "ScreenCapture.h"
+
+#include "AppError.h"
+#include "SystemText.h"
+
+#include <olectl.h>
+
+namespace {
+
+[[noreturn]] void RaiseLastError(const wchar_t* step) {
+    DWORD code = GetLastError();
+    if (code == 0) code = ERROR_INVALID_HANDLE;
+    throw AppError(static_cast<long>(code), step, DllErrorText(code));
+}
+
+}  // namespace
+
+CaptureSource ScreenSource() {
+    CaptureSource source;
+    HWND desktop = GetDesktopWindow();
+    source.dc.Reset(WindowDc{desktop, GetDC(desktop)});
+    if (!source.dc) RaiseLastError(L"GetDC");
+    source.size = SIZE{GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    return source;
+}
+
+CaptureSource WindowSource(HWND window) {
+    CaptureSource source;
+    RECT outer{};
+    if (!GetWindowRect(window, &outer)) RaiseLastError(L"GetWindowRect");
+    source.dc.Reset(WindowDc{window, GetWindowDC(window)});
+    if (!source.dc) RaiseLastError(L"GetWindowDC");
+    source.size = SIZE{outer.right - outer.left, outer.bottom - outer.top};
+    return source;
+}
+
+CaptureSource ClientSource(HWND window) {
+    CaptureSource source;
+    RECT client{};
+    if (!GetClientRect(window, &client)) RaiseLastError(L"GetClientRect");
+    source.dc.Reset(WindowDc{window, GetDC(window)});
+    if (!source.dc) RaiseLastError(L"GetDC");
+    source.size = SIZE{client.right - client.left, client.bottom - client.top};
+    return source;
+}
+
+ComPtr<IPictureDisp> CopyToPicture(const CaptureSource& source, COLORREF background) {
+    // An empty rectangle (a minimised or zero-sized window) still gives a picture.
+    const int width = source.size.cx > 0 ? source.size.cx : 1;
+    const int height = source.size.cy > 0 ? source.size.cy : 1;
+    HDC from = source.dc.Get().dc;
+    MemoryDc surface(CreateCompatibleDC(from));
+    GdiObject bitmap(CreateCompatibleBitmap(from, width, height));
+    if (!surface || !bitmap) RaiseLastError(L"CreateCompatibleBitmap");
+    HGDIOBJ previous = SelectObject(surface.Get(), bitmap.Get());
+    RECT all{0, 0, width, height};
+    GdiObject brush(CreateSolidBrush(background));
+    FillRect(surface.Get(), &all, static_cast<HBRUSH>(brush.Get()));
+    BOOL copied = BitBlt(surface.Get(), 0, 0, source.size.cx, source.size.cy, from, 0, 0, SRCCOPY);
+    DWORD copyError = GetLastError();
+    SelectObject(surface.Get(), previous);  // a picture may only own a bitmap no context holds
+    if (!copied && source.size.cx > 0 && source.size.cy > 0) {
+        SetLastError(copyError);
+        RaiseLastError(L"BitBlt");
+    }
+
+    PICTDESC description{};
+    description.cbSizeofstruct = sizeof description;
+    description.picType = PICTYPE_BITMAP;
+    description.bmp.hbitmap = static_cast<HBITMAP>(bitmap.Get());
+    ComPtr<IPictureDisp> picture;
+    HRESULT hr = OleCreatePictureIndirect(&description, IID_IPictureDisp, TRUE,
+                                          reinterpret_cast<void**>(picture.GetAddressOf()));
+    if (FAILED(hr)) throw AppError(hr, L"OleCreatePictureIndirect", DllErrorText(static_cast<DWORD>(hr)));
+    bitmap.Release();  // the picture owns it now
+    return picture;
+}

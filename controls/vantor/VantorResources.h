@@ -1,0 +1,2 @@
+#pragma once
+#define IDB_SCREENSHOT_BUTTON 101
