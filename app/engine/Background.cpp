@@ -2,7 +2,7 @@
 
 #include "AppError.h"
 #include "FailureReport.h"
-#include "RegData.h"
+#include "NumberText.h"
 #include "Reg_cls.h"
 #include "ScopedHandle.h"
 
@@ -31,12 +31,6 @@ std::vector<std::wstring> SplitAtBlanks(const std::wstring& text) {
     }
 }
 
-int32_t SmallNumberOf(const std::wstring& text) {
-    int32_t number = RegDataToLong(RegData(text));
-    if (number < -32768 || number > 32767) throw RuntimeFailure(RuntimeError::Overflow);
-    return number;
-}
-
 void Deliver(HWND window, UINT message, WPARAM wParam, LPARAM lParam, bool synchronous) {
     // A window that was never found gets nothing (a post to 0 would land in this thread's queue).
     if (!window) return;
@@ -63,7 +57,7 @@ std::wstring getBackground() {
 int32_t BackColorOfText(const std::wstring& text) {
     std::vector<std::wstring> parts = SplitAtBlanks(text);
     if (parts.size() < 3) throw RuntimeFailure(RuntimeError::SubscriptOutOfRange);
-    return SmallNumberOf(parts[0]) + 256 * SmallNumberOf(parts[1]) + 65536 * SmallNumberOf(parts[2]);
+    return IntegerOfText(parts[0]) + 256 * IntegerOfText(parts[1]) + 65536 * IntegerOfText(parts[2]);
 }
 
 int32_t getBackColor() {

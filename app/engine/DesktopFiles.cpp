@@ -1,6 +1,9 @@
 #include "DesktopFiles.h"
 
+#include "AppError.h"
 #include "ScopedHandle.h"
+#include "ShellRoutines.h"
+#include "SystemText.h"
 
 namespace {
 
@@ -31,6 +34,12 @@ bool SameContent(const std::wstring& first, const std::wstring& second) {
 }
 
 }  // namespace
+
+void CreateStoreFolder(const std::wstring& folder) {
+    long result = FO_FolderCreate(folder);
+    if (result != ERROR_SUCCESS && result != ERROR_ALREADY_EXISTS && result != ERROR_FILE_EXISTS)
+        throw AppError(result, ProgramName(), DllErrorText(static_cast<DWORD>(result)));
+}
 
 SmallFilesCopy CopySmallFiles(const std::wstring& source, const std::wstring& target) {
     SmallFilesCopy result;

@@ -15,6 +15,10 @@ struct SmallFilesCopy {
     long lastError = 0;
 };
 
+// Creates a store folder and every missing parent; an existing folder is no error,
+// any other failure raises the system's error.
+void CreateStoreFolder(const std::wstring& folder);
+
 // Copies every plain file of at most sizeLimit bytes of source into target (both ending
 // in "\"), going on past files that cannot be copied. A file of the same name already at
 // the target is never replaced: when its content is the same the file counts as copied,

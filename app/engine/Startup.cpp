@@ -27,12 +27,6 @@ void RaiseIfFailed(long number) {
     if (number != 0) throw AppError(number, ProgramName() + L".Reg_cls", DllErrorText(static_cast<DWORD>(number)));
 }
 
-void CreateFolder(const std::wstring& folder) {
-    long result = FO_FolderCreate(folder);
-    if (result != ERROR_SUCCESS && result != ERROR_ALREADY_EXISTS && result != ERROR_FILE_EXISTS)
-        throw AppError(result, ProgramName(), DllErrorText(static_cast<DWORD>(result)));
-}
-
 }  // namespace
 
 void UseStartupHooks(StartupHooks* hooks) { installedHooks = hooks; }
@@ -90,8 +84,8 @@ void Main_Init() {
         const std::wstring storeFolder0 = StoreFolderOf(where, 0);
         std::wstring storeRootFolder = where.storeRoot;
         if (!storeRootFolder.empty() && storeRootFolder.back() == L'\\') storeRootFolder.pop_back();
-        if (!FO_FolderExists(storeRootFolder)) CreateFolder(storeFolder0);
-        CreateFolder(storeFolder0);
+        if (!FO_FolderExists(storeRootFolder)) CreateStoreFolder(storeFolder0);
+        CreateStoreFolder(storeFolder0);
 
         // A backup of desktop 0's small files. A different file of the same name already
         // waiting in store folder 0 (left by a run that ended on another desktop) is kept.

@@ -8,10 +8,8 @@
 #include "FailureReport.h"
 #include "HiddenWindowsJournal.h"
 #include "PathRoutines.h"
-#include "RegData.h"
+#include "NumberText.h"
 #include "Reg_cls.h"
-#include "ShellRoutines.h"
-#include "SystemText.h"
 #include "TaskWindows.h"
 
 #include <string>
@@ -54,12 +52,6 @@ void RaiseFileError(long number) {
     if (number != 0) throw RuntimeFailure(number);
 }
 
-void CreateStoreFolder(const std::wstring& folder) {
-    long result = FO_FolderCreate(folder);
-    if (result != ERROR_SUCCESS && result != ERROR_ALREADY_EXISTS && result != ERROR_FILE_EXISTS)
-        throw AppError(result, ProgramName(), DllErrorText(static_cast<DWORD>(result)));
-}
-
 std::wstring TrimBlanks(const std::wstring& text) {
     size_t begin = text.find_first_not_of(L' ');
     if (begin == std::wstring::npos) return {};
@@ -84,20 +76,20 @@ const std::wstring& PartOf(const std::vector<std::wstring>& parts, size_t index)
     return parts[index];
 }
 
-DWORD NumberOf(const std::wstring& text) { return static_cast<DWORD>(RegDataToLong(RegData(text))); }
-
-DWORD SmallNumberOf(const std::wstring& text) {
-    int32_t number = RegDataToLong(RegData(text));
-    if (number < -32768 || number > 32767) throw RuntimeFailure(RuntimeError::Overflow);
-    return static_cast<DWORD>(number);
-}
-
 bool IsCurrentDisplayMode(const DEVMODEW& wanted) {
     DEVMODEW current = {};
     current.dmSize = sizeof current;
     if (!EnumDisplaySettingsW(nullptr, ENUM_CURRENT_SETTINGS, &current)) return false;
     return current.dmPelsWidth == wanted.dmPelsWidth && current.dmPelsHeight == wanted.dmPelsHeight &&
            current.dmBitsPerPel == wanted.dmBitsPerPel;
+}
+
+// The system reuses the handle of a closed window: a handle that now belongs to another
+// process names some other program's window, which must not be shown.
+bool StillTheRecordedWindow(const RecordedWindow& window) {
+    DWORD processId = 0;
+    GetWindowThreadProcessId(window.hwnd, &processId);
+    return processId != 0 && processId == window.processId;
 }
 
 void HideAndRecordTaskWindows(SwitchActions& actions, DesktopModel& model, int16_t desktop,
@@ -163,7 +155,9 @@ long switchDesktop(int16_t from, int16_t to) {
 
     // Entering desktop to.
     actions.Run([&] {
-        for (const RecordedWindow& window : model.Recorded(to)) ShowWindow(window.hwnd, SW_SHOW);
+        for (const RecordedWindow& window : model.Recorded(to)) {
+            if (StillTheRecordedWindow(window)) ShowWindow(window.hwnd, SW_SHOW);
+        }
     });
     actions.Run([&] { WriteHiddenWindowsJournal(where.storeRoot, model, to); });
     actions.Run([&] {
@@ -180,9 +174,9 @@ long switchDesktop(int16_t from, int16_t to) {
         });
         actions.Run([&] { colorDepth = registry.ValueRead(HKEY_CURRENT_USER, colorDepthKey, toName, leftColorDepth, REG_SZ); });
         mode.dmFields = kDisplayModeFields;
-        actions.Run([&] { mode.dmPelsWidth = NumberOf(PartOf(resolution, 0)); });
-        actions.Run([&] { mode.dmPelsHeight = NumberOf(PartOf(resolution, 1)); });
-        actions.Run([&] { mode.dmBitsPerPel = SmallNumberOf(colorDepth); });
+        actions.Run([&] { mode.dmPelsWidth = LongOfText(PartOf(resolution, 0)); });
+        actions.Run([&] { mode.dmPelsHeight = LongOfText(PartOf(resolution, 1)); });
+        actions.Run([&] { mode.dmBitsPerPel = IntegerOfText(colorDepth); });
         actions.Run([&] {
             // A mode the display already has is not set again: a mode change costs a
             // flicker of the screen and a broadcast to every window.

@@ -87,6 +87,22 @@ TEST_F(SwitchDesktop, GoingAwayAndBackShowsEachDesktopsOwnWindows) {
     ASSERT_EQ(switchDesktop(2, 1), 0);
 }
 
+TEST_F(SwitchDesktop, AReusedHandleOfAnotherProcessIsNotShown) {
+    WindowOwnerProcess owner({L"titled:Hidden by its program", L"titled:Hidden on desktop 2"});
+    ASSERT_TRUE(owner.Started());
+    HWND foreign = owner.Window(1), own = owner.Window(2);
+    ShowWindow(foreign, SW_HIDE);
+    ShowWindow(own, SW_HIDE);
+    // As if the window recorded under this handle had closed and another program's
+    // hidden window had got the handle since.
+    TheDesktopModel().RecordLeftDesktop(2, {{foreign, owner.ProcessId() + 1, L"Closed long ago"},
+                                            {own, owner.ProcessId(), L"Hidden on desktop 2"}});
+
+    ASSERT_EQ(switchDesktop(1, 2), 0);
+    EXPECT_FALSE(IsShown(foreign));
+    EXPECT_TRUE(IsShown(own));
+}
+
 TEST_F(SwitchDesktop, SmallFilesFollowTheirDesktopAndLargerOnesStay) {
     places.Desktop().WriteFile(L"exact.bin", 100000);
     places.Desktop().WriteFile(L"over.bin", 100001);
