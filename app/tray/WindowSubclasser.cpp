@@ -231,6 +231,11 @@ SubclassBlock* WindowSubclasser::zMap_hWnd(HWND hWnd) {
     return entry->second.get();
 }
 
+bool WindowSubclasser::IsSubclassed(HWND hWnd) const {
+    return collection_ && std::any_of(collection_->begin(), collection_->end(),
+                                      [hWnd](const Entry& entry) { return entry.first == hWnd; });
+}
+
 void WindowSubclasser::zReport(const std::wstring& routine, const std::wstring& message) {
     log_.WriteError(ownerTypeName_ + L"." + routine + L": " + message);
     ShowMessageBox(message + L".", L"Error in " + ownerTypeName_ + L"." + routine,

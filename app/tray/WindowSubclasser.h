@@ -39,6 +39,9 @@ public:
     SubclassBlock* zMap_hWnd(HWND hWnd);
     void zReport(const std::wstring& routine, const std::wstring& message);
 
+    // Whether the window is in the collection; reports nothing.
+    bool IsSubclassed(HWND hWnd) const;
+
     // Blocks still attached to a window: the subclassed ones plus those unsubclassed but
     // not yet released by their window's next message.
     size_t LiveBlockCount() const { return live_.size(); }

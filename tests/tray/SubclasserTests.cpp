@@ -314,7 +314,11 @@ TEST_F(SubclasserTest, UnSubclassAllReleasesEveryWindowAndEndsTheCollection) {
     hub.sc_WatchMsg(Window(), kFirst, WHEN_BEFORE);
     hub.sc_WatchMsg(second.Handle(), kFirst, WHEN_BEFORE);
 
+    EXPECT_TRUE(hub.IsSubclassed(Window()));
+    EXPECT_TRUE(hub.IsSubclassed(second.Handle()));
     hub.sc_UnSubclassAll();
+    EXPECT_FALSE(hub.IsSubclassed(Window()));
+    EXPECT_FALSE(hub.IsSubclassed(second.Handle()));
     EXPECT_EQ(hub.LiveBlockCount(), 2u);
     SendMessageW(Window(), kFirst, 0, 0);
     SendMessageW(second.Handle(), kFirst, 0, 0);
