@@ -6,15 +6,19 @@ set_tests_properties(wine_env_stop PROPERTIES
   FIXTURES_CLEANUP wine_env
   ENVIRONMENT "HEXAPLANE_BUILD_DIR=${CMAKE_BINARY_DIR}")
 
-# hexaplane_add_test(<name> [SERIAL] SOURCES <files...> LIBS <targets...>)
+# hexaplane_add_test(<name> [SERIAL] [RESOURCE_LOCK <lock>] SOURCES <files...> LIBS <targets...>)
 # A GoogleTest binary whose tests are discovered and run under Wine, with the
 # test main that records and answers every message box. SERIAL: its tests never run
-# at the same time as any other test (they act on the whole session).
+# at the same time as any other test (they act on the whole session). RESOURCE_LOCK:
+# they never run beside another test holding the same lock.
 function(hexaplane_add_test name)
-  cmake_parse_arguments(ARG "SERIAL" "" "SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(ARG "SERIAL" "RESOURCE_LOCK" "SOURCES;LIBS" ${ARGN})
   set(serial)
   if(ARG_SERIAL)
     set(serial RUN_SERIAL TRUE)
+  endif()
+  if(ARG_RESOURCE_LOCK)
+    list(APPEND serial RESOURCE_LOCK ${ARG_RESOURCE_LOCK})
   endif()
   add_executable(${name} ${ARG_SOURCES})
   target_link_libraries(${name} PRIVATE hexaplane_test_main ${ARG_LIBS})

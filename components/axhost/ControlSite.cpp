@@ -1,40 +1,15 @@
 #include "ControlSite.h"
 
-#include <new>
-
-ComPtr<ControlSite> ControlSite::Create(HWND parent, const RECT& position, const AmbientProperties& ambient) {
-    ComPtr<ControlSite> site;
-    site.Attach(new (std::nothrow) ControlSite(parent, position, ambient));
-    return site;
-}
-
 ControlSite::ControlSite(HWND parent, const RECT& position, const AmbientProperties& ambient)
     : parent_(parent), position_(position), ambient_(ambient) {}
 
-STDMETHODIMP ControlSite::QueryInterface(REFIID riid, void** object) {
-    if (!object) return E_POINTER;
-    if (IsEqualIID(riid, IID_IUnknown) || IsEqualIID(riid, IID_IOleClientSite))
-        *object = static_cast<IOleClientSite*>(this);
-    else if (IsEqualIID(riid, IID_IOleInPlaceSite) || IsEqualIID(riid, IID_IOleWindow))
-        *object = static_cast<IOleInPlaceSite*>(this);
-    else if (IsEqualIID(riid, IID_IDispatch))
-        *object = static_cast<IDispatch*>(this);
-    else if (IsEqualIID(riid, IID_IPropertyNotifySink))
-        *object = static_cast<IPropertyNotifySink*>(this);
-    else {
-        *object = nullptr;
-        return E_NOINTERFACE;
-    }
-    AddRef();
-    return S_OK;
-}
-
-STDMETHODIMP_(ULONG) ControlSite::AddRef() { return InterlockedIncrement(&refCount_); }
-
-STDMETHODIMP_(ULONG) ControlSite::Release() {
-    ULONG count = InterlockedDecrement(&refCount_);
-    if (count == 0) delete this;
-    return count;
+void* ControlSite::InterfaceFor(REFIID riid) {
+    if (IsEqualIID(riid, IID_IOleClientSite)) return static_cast<IOleClientSite*>(this);
+    if (IsEqualIID(riid, IID_IOleInPlaceSite) || IsEqualIID(riid, IID_IOleWindow))
+        return static_cast<IOleInPlaceSite*>(this);
+    if (IsEqualIID(riid, IID_IDispatch)) return static_cast<IDispatch*>(this);
+    if (IsEqualIID(riid, IID_IPropertyNotifySink)) return static_cast<IPropertyNotifySink*>(this);
+    return nullptr;
 }
 
 STDMETHODIMP ControlSite::GetMoniker(DWORD, DWORD, IMoniker** moniker) {

@@ -2,21 +2,17 @@
 // The container's side of one control: its client site and in-place site, the ambient
 // properties (IDispatch of the site) and the receiver of its property-change notes.
 #include "AmbientProperties.h"
-#include "ComPtr.h"
+#include "ComObject.h"
 
 #include <ocidl.h>
 #include <oleidl.h>
 
 #include <vector>
 
-class ControlSite final : public IOleClientSite, public IOleInPlaceSite, public IDispatch, public IPropertyNotifySink {
+class ControlSite final : public ComObject<ControlSite, IOleClientSite, IOleInPlaceSite, IDispatch,
+                                            IPropertyNotifySink> {
 public:
-    static ComPtr<ControlSite> Create(HWND parent, const RECT& position, const AmbientProperties& ambient);
-
-    // IUnknown
-    STDMETHODIMP QueryInterface(REFIID riid, void** object) override;
-    STDMETHODIMP_(ULONG) AddRef() override;
-    STDMETHODIMP_(ULONG) Release() override;
+    void* InterfaceFor(REFIID riid);
 
     // IOleClientSite
     STDMETHODIMP SaveObject() override { return S_OK; }
@@ -64,10 +60,10 @@ public:
     void ForgetChanges() { changed_.clear(); }
 
 private:
+    friend class ComObject<ControlSite, IOleClientSite, IOleInPlaceSite, IDispatch, IPropertyNotifySink>;
     ControlSite(HWND parent, const RECT& position, const AmbientProperties& ambient);
-    ~ControlSite() = default;
+    ~ControlSite() override = default;
 
-    LONG refCount_ = 1;
     HWND parent_;
     RECT position_;
     AmbientProperties ambient_;

@@ -1,30 +1,7 @@
 #include "EventSink.h"
 
-#include <new>
-
-ComPtr<EventSink> EventSink::Create(REFIID eventsIid) {
-    ComPtr<EventSink> sink;
-    sink.Attach(new (std::nothrow) EventSink(eventsIid));
-    return sink;
-}
-
-STDMETHODIMP EventSink::QueryInterface(REFIID riid, void** object) {
-    if (!object) return E_POINTER;
-    if (IsEqualIID(riid, IID_IUnknown) || IsEqualIID(riid, IID_IDispatch) || IsEqualIID(riid, eventsIid_)) {
-        *object = static_cast<IDispatch*>(this);
-        AddRef();
-        return S_OK;
-    }
-    *object = nullptr;
-    return E_NOINTERFACE;
-}
-
-STDMETHODIMP_(ULONG) EventSink::AddRef() { return InterlockedIncrement(&refCount_); }
-
-STDMETHODIMP_(ULONG) EventSink::Release() {
-    ULONG count = InterlockedDecrement(&refCount_);
-    if (count == 0) delete this;
-    return count;
+void* EventSink::InterfaceFor(REFIID riid) {
+    return IsEqualIID(riid, IID_IDispatch) || IsEqualIID(riid, eventsIid_) ? static_cast<IDispatch*>(this) : nullptr;
 }
 
 STDMETHODIMP EventSink::GetTypeInfoCount(UINT* count) {

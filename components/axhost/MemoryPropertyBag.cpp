@@ -1,30 +1,7 @@
 #include "MemoryPropertyBag.h"
 
-#include <new>
-
-ComPtr<MemoryPropertyBag> MemoryPropertyBag::Create() {
-    ComPtr<MemoryPropertyBag> bag;
-    bag.Attach(new (std::nothrow) MemoryPropertyBag());
-    return bag;
-}
-
-STDMETHODIMP MemoryPropertyBag::QueryInterface(REFIID riid, void** object) {
-    if (!object) return E_POINTER;
-    if (IsEqualIID(riid, IID_IUnknown) || IsEqualIID(riid, IID_IPropertyBag)) {
-        *object = static_cast<IPropertyBag*>(this);
-        AddRef();
-        return S_OK;
-    }
-    *object = nullptr;
-    return E_NOINTERFACE;
-}
-
-STDMETHODIMP_(ULONG) MemoryPropertyBag::AddRef() { return InterlockedIncrement(&refCount_); }
-
-STDMETHODIMP_(ULONG) MemoryPropertyBag::Release() {
-    ULONG count = InterlockedDecrement(&refCount_);
-    if (count == 0) delete this;
-    return count;
+void* MemoryPropertyBag::InterfaceFor(REFIID riid) {
+    return IsEqualIID(riid, IID_IPropertyBag) ? static_cast<IPropertyBag*>(this) : nullptr;
 }
 
 STDMETHODIMP MemoryPropertyBag::Read(LPCOLESTR name, VARIANT* value, IErrorLog*) {

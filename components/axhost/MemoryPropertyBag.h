@@ -1,7 +1,7 @@
 #pragma once
 // A property bag held in memory: what a form stores for each of its controls, and what
 // a control saves into and loads from.
-#include "ComPtr.h"
+#include "ComObject.h"
 #include "Variant.h"
 
 #include <ocidl.h>
@@ -9,13 +9,9 @@
 #include <map>
 #include <string>
 
-class MemoryPropertyBag final : public IPropertyBag {
+class MemoryPropertyBag final : public ComObject<MemoryPropertyBag, IPropertyBag> {
 public:
-    static ComPtr<MemoryPropertyBag> Create();
-
-    STDMETHODIMP QueryInterface(REFIID riid, void** object) override;
-    STDMETHODIMP_(ULONG) AddRef() override;
-    STDMETHODIMP_(ULONG) Release() override;
+    void* InterfaceFor(REFIID riid);
     // A missing name gives E_INVALIDARG, as the control's default then applies.
     STDMETHODIMP Read(LPCOLESTR name, VARIANT* value, IErrorLog* log) override;
     STDMETHODIMP Write(LPCOLESTR name, VARIANT* value) override;
@@ -25,9 +21,9 @@ public:
     size_t Count() const { return values_.size(); }
 
 private:
+    friend class ComObject<MemoryPropertyBag, IPropertyBag>;
     MemoryPropertyBag() = default;
-    ~MemoryPropertyBag() = default;
+    ~MemoryPropertyBag() override = default;
 
-    LONG refCount_ = 1;
     std::map<std::wstring, Variant> values_;
 };

@@ -18,7 +18,7 @@ STDAPI DllGetClassObject(REFCLSID clsid, REFIID riid, void** object) {
     *object = nullptr;
     const ControlClassInfo* info = FindControlClass(clsid);
     if (!info) return CLASS_E_CLASSNOTAVAILABLE;
-    ComPtr<IClassFactory> factory = ClassFactory::Create(*info);
+    ComPtr<ClassFactory> factory = ClassFactory::Create(*info);
     if (!factory) return E_OUTOFMEMORY;
     return factory->QueryInterface(riid, object);
 }

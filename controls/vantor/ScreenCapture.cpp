@@ -24,25 +24,25 @@ CaptureSource ScreenSource() {
     return source;
 }
 
-CaptureSource WindowSource(HWND window) {
+namespace {
+
+// A window's device context from getDc and the size of area, a rectangle of that window.
+CaptureSource WindowAreaSource(HWND window, BOOL(WINAPI* getArea)(HWND, LPRECT), HDC(WINAPI* getDc)(HWND),
+                               const wchar_t* step) {
     CaptureSource source;
-    RECT outer{};
-    if (!GetWindowRect(window, &outer)) RaiseLastError(L"GetWindowRect");
-    source.dc.Reset(WindowDc{window, GetWindowDC(window)});
-    if (!source.dc) RaiseLastError(L"GetWindowDC");
-    source.size = SIZE{outer.right - outer.left, outer.bottom - outer.top};
+    RECT area{};
+    if (!getArea(window, &area)) RaiseLastError(step);
+    source.dc.Reset(WindowDc{window, getDc(window)});
+    if (!source.dc) RaiseLastError(step);
+    source.size = SIZE{area.right - area.left, area.bottom - area.top};
     return source;
 }
 
-CaptureSource ClientSource(HWND window) {
-    CaptureSource source;
-    RECT client{};
-    if (!GetClientRect(window, &client)) RaiseLastError(L"GetClientRect");
-    source.dc.Reset(WindowDc{window, GetDC(window)});
-    if (!source.dc) RaiseLastError(L"GetDC");
-    source.size = SIZE{client.right - client.left, client.bottom - client.top};
-    return source;
-}
+}  // namespace
+
+CaptureSource WindowSource(HWND window) { return WindowAreaSource(window, GetWindowRect, GetWindowDC, L"GetWindowDC"); }
+
+CaptureSource ClientSource(HWND window) { return WindowAreaSource(window, GetClientRect, GetDC, L"GetDC"); }
 
 ComPtr<IPictureDisp> CopyToPicture(const CaptureSource& source, COLORREF background) {
     // An empty rectangle (a minimised or zero-sized window) still gives a picture.

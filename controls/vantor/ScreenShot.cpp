@@ -52,6 +52,15 @@ HRESULT HandOut(const ComPtr<T>& object, T** out) {
     return S_OK;
 }
 
+// A member that reports its own failures: the caller always sees success.
+template <typename Body>
+HRESULT Reported(const wchar_t* member, Body&& body) {
+    return ComBoundary(IID__ScreenShot, [&] {
+        RunReported(SiteOf(member), body);
+        return S_OK;
+    });
+}
+
 }  // namespace
 
 extern const ControlClassInfo kScreenShotClass;
@@ -69,16 +78,13 @@ STDMETHODIMP ScreenShot::get_ScreenShotMode(ScreenShotModeConstants* value) {
 }
 
 STDMETHODIMP ScreenShot::put_ScreenShotMode(ScreenShotModeConstants value) {
-    return ComBoundary(IID__ScreenShot, [&] {
-        RunReported(SiteOf(L"ScreenShotMode"), [&] {
-            if (value != mode_) {
-                if (value < ssScreen || value > ssClientRect)
-                    throw RuntimeFailure(RuntimeError::InvalidPropertyValue, SourceOf(L"ScreenShotMode"));
-                mode_ = value;
-            }
-            PropertyChanged(DISPID_VALUE);
-        });
-        return S_OK;
+    return Reported(L"ScreenShotMode", [&] {
+        if (value != mode_) {
+            if (value < ssScreen || value > ssClientRect)
+                throw RuntimeFailure(RuntimeError::InvalidPropertyValue, SourceOf(L"ScreenShotMode"));
+            mode_ = value;
+        }
+        PropertyChanged(DISPID_VALUE);
     });
 }
 
@@ -94,35 +100,25 @@ STDMETHODIMP ScreenShot::get_Window(LONG* value) {
 }
 
 STDMETHODIMP ScreenShot::put_Window(LONG value) {
-    return ComBoundary(IID__ScreenShot, [&] {
-        RunReported(SiteOf(L"Window"), [&] {
-            windowHandle_ = value;  // kept even when it names no window
-            if (!IsWindow(HandleOf(value))) throw InvalidWindow(value, SourceOf(L"Window"));
-        });
-        return S_OK;
+    return Reported(L"Window", [&] {
+        windowHandle_ = value;  // kept even when it names no window
+        if (!IsWindow(HandleOf(value))) throw InvalidWindow(value, SourceOf(L"Window"));
     });
 }
 
 STDMETHODIMP ScreenShot::Clear(IPictureDisp** result) {
     if (!result) return E_POINTER;
     *result = nullptr;
-    return ComBoundary(IID__ScreenShot, [&] {
-        RunReported(SiteOf(L"Clear"), [&] {
-            picture_.Reset();
-            Redraw();
-        });
-        return S_OK;
+    return Reported(L"Clear", [&] {
+        picture_.Reset();
+        Redraw();
     });
 }
 
 STDMETHODIMP ScreenShot::Shot(VARIANT mode, VARIANT window, IPictureDisp** result) {
     if (!result) return E_POINTER;
     *result = nullptr;
-    return ComBoundary(IID__ScreenShot, [&] {
-        ComPtr<IPictureDisp> picture =
-            RunReported(SiteOf(L"Shot"), ComPtr<IPictureDisp>(), [&] { return TakeShot(mode, window); });
-        return HandOut(picture, result);
-    });
+    return Reported(L"Shot", [&] { HandOut(TakeShot(mode, window), result); });
 }
 
 ComPtr<IPictureDisp> ScreenShot::TakeShot(const VARIANT& modeArgument, const VARIANT& windowArgument) {
