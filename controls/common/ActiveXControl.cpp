@@ -130,11 +130,12 @@ HRESULT ActiveXControl::InPlaceActivate() {
 }
 
 void ActiveXControl::InPlaceDeactivate() {
-    if (!window_) return;
-    OnWindowDestroying(window_);
-    HWND window = window_;
-    window_ = nullptr;
-    DestroyWindow(window);
+    if (window_) {
+        OnWindowDestroying(window_);
+        HWND window = window_;
+        window_ = nullptr;
+        DestroyWindow(window);
+    }
     if (ComPtr<IOleInPlaceSite> site = std::move(inPlaceSite_)) site->OnInPlaceDeactivate();
 }
 
@@ -203,6 +204,13 @@ LRESULT ActiveXControl::WindowMessage(HWND window, UINT message, WPARAM wParam, 
         switch (message) {
         case WM_ERASEBKGND:
             return 1;  // WM_PAINT draws everything
+        case WM_DESTROY:
+            // Destroyed with its parent rather than by deactivation: forget it here.
+            if (window == window_) {
+                OnWindowDestroying(window);
+                window_ = nullptr;
+            }
+            break;
         case WM_PAINT: {
             PAINTSTRUCT paint;
             HDC dc = BeginPaint(window, &paint);

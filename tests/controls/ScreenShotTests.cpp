@@ -246,4 +246,17 @@ TEST(ScreenShotDesigner, AtRunTimeTheButtonIsHiddenAndTheSizeFree) {
     EXPECT_FALSE(IsWindowVisible(button));
 }
 
+TEST(ScreenShotHosting, AFormClosedBeforeItsControlLeavesTheControlUsable) {
+    ASSERT_NE(LoadRegisteredVantor(), nullptr);
+    HWND form = CreateWindowExW(0, L"STATIC", L"form", WS_POPUP, 0, 0, 200, 100, nullptr, nullptr,
+                                GetModuleHandleW(nullptr), nullptr);
+    AxControl control(kScreenShotProgId, form, RECT{0, 0, 50, 50}, AmbientProperties{});
+    ASSERT_NE(control.Window(), nullptr);
+
+    DestroyWindow(form);
+
+    EXPECT_EQ(control.Window(), nullptr);
+    EXPECT_FALSE(PictureOf(control.Call(L"Shot", {0})).Get() == nullptr);
+}
+
 }  // namespace
