@@ -1,4 +1,5 @@
 // Plexor: the tray program. Everything starts in Main.
+#include "PlexorStartup.h"
 #include "Startup.h"
 
 #include <windows.h>
@@ -7,7 +8,12 @@
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     // The forms host ActiveX controls: the thread is an OLE apartment for its whole life.
     HRESULT ole = OleInitialize(nullptr);
-    Main();
+    {
+        PlexorStartupHooks startup;
+        UseStartupHooks(&startup);
+        Main();
+        UseStartupHooks(nullptr);
+    }
     if (SUCCEEDED(ole)) OleUninitialize();
     return 0;
 }

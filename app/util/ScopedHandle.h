@@ -107,6 +107,15 @@ struct GdiObjectTraits {
     static void Close(Handle h) { DeleteObject(h); }
 };
 
+// An icon or cursor made by the program (CreateIconIndirect, CopyIcon): not a shared one.
+struct IconTraits {
+    using Handle = HICON;
+    static Handle Invalid() { return nullptr; }
+    static bool IsValid(Handle h) { return h != nullptr; }
+    static void Close(Handle h) { DestroyIcon(h); }
+};
+
 using ScopedWindowDc = ScopedHandle<WindowDcTraits>;
 using MemoryDc = ScopedHandle<MemoryDcTraits>;
 using GdiObject = ScopedHandle<GdiObjectTraits>;
+using ScopedIcon = ScopedHandle<IconTraits>;
