@@ -1,0 +1,7 @@
+# Included by this folder's CMakeLists.txt: the per-desktop hotkeys and the commands that
+# add and remove desktops, as units the main form calls.
+add_library(plexor_tray_commands STATIC
+  ${CMAKE_CURRENT_LIST_DIR}/HotkeyTables.cpp ${CMAKE_CURRENT_LIST_DIR}/Hotkeys.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/DesktopCount.cpp)
+target_include_directories(plexor_tray_commands PUBLIC ${CMAKE_CURRENT_LIST_DIR})
+target_link_libraries(plexor_tray_commands PUBLIC plexor_engine msghook user32)
