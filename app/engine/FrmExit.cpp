@@ -160,23 +160,27 @@ void FrmExit::Command1_Click() {
         host_.publicCallDesktop();
         PumpPendingMessages();
 
+        const bool moveAll = choice == static_cast<LRESULT>(ExitChoice::MoveAllToMainDesktop);
+        const bool closeOthers = choice == static_cast<LRESULT>(ExitChoice::CloseAllNotOnMainDesktop);
+        if (!moveAll && !closeOthers) return;
+        // The switch hid this dialog too and recorded it for the desktop left: it goes
+        // first, so it is neither shown again nor sent WM_CLOSE from its own handler.
+        Unload();
+
         const DesktopModel& model = TheDesktopModel();
-        if (choice == static_cast<LRESULT>(ExitChoice::MoveAllToMainDesktop)) {
+        if (moveAll) {
             ForEachRecordedWindow(0, model.desktopCount, [](HWND window) { ShowWindow(window, SW_SHOW); });
-        } else if (choice == static_cast<LRESULT>(ExitChoice::CloseAllNotOnMainDesktop)) {
+        } else {
             // Each call waits until the window has handled the message (and its program
             // has asked about unsaved work).
             ForEachRecordedWindow(1, model.desktopCount, [](HWND window) { SendMessageW(window, WM_CLOSE, 0, 0); });
-        } else {
-            return;
         }
         // No window stays hidden behind the program: one that refused to close, or one
         // recorded for a desktop that no longer exists, comes back to the main desktop.
         ShowStrandedWindows(model);
 
-        Unload();
         host_.UnloadOtherForms();
-        if (choice == static_cast<LRESULT>(ExitChoice::MoveAllToMainDesktop)) {
+        if (moveAll) {
             // Desktop icons hidden with "Desktop anzeigen" come back.
             if (HWND listView = TheDesktopViewWindows().desktopListView) ShowWindow(listView, SW_SHOW);
         }
