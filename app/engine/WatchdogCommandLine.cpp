@@ -2,6 +2,7 @@
 
 #include <shellapi.h>
 
+#include <algorithm>
 #include <cwchar>
 #include <memory>
 
@@ -11,6 +12,13 @@ std::wstring HandleText(HANDLE handle) {
     wchar_t text[32];
     swprintf(text, 32, L"%llx", static_cast<unsigned long long>(reinterpret_cast<uintptr_t>(handle)));
     return text;
+}
+
+// A path in quotes as CommandLineToArgvW reads it back: backslashes before the closing
+// quote are doubled, or they would escape it.
+std::wstring Quoted(const std::wstring& path) {
+    size_t trailing = path.size() - std::min(path.size(), path.find_last_not_of(L'\\') + 1);
+    return L"\"" + path + std::wstring(trailing, L'\\') + L"\"";
 }
 
 bool ParseNumber(const wchar_t* text, int base, unsigned long long& value) {
@@ -23,9 +31,9 @@ bool ParseNumber(const wchar_t* text, int base, unsigned long long& value) {
 }  // namespace
 
 std::wstring FormatWatchdogCommandLine(const std::wstring& watchdogPath, const WatchdogArguments& arguments) {
-    return L"\"" + watchdogPath + L"\" " + HandleText(arguments.programProcess) + L" " +
-           std::to_wstring(arguments.programProcessId) + L" " + HandleText(arguments.normalEnd) + L" \"" +
-           arguments.journalPath + L"\"";
+    return Quoted(watchdogPath) + L" " + HandleText(arguments.programProcess) + L" " +
+           std::to_wstring(arguments.programProcessId) + L" " + HandleText(arguments.normalEnd) + L" " +
+           Quoted(arguments.journalPath);
 }
 
 std::optional<WatchdogArguments> ParseWatchdogCommandLine(const std::wstring& commandLine) {
