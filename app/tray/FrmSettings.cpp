@@ -141,13 +141,22 @@ LRESULT FrmSettings::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 void FrmSettings::Form_Load() {
     if (loaded_) return;
     loaded_ = true;
+    loading_ = true;
     loadedForm = this;
     DesktopModel& model = TheDesktopModel();
     const EngineLocations& where = CurrentEngineLocations();
 
-    ml_RuntimeSupport_ = std::make_unique<langruntime::RuntimeSupport>(
-        [this](long id, const std::wstring& name) { ml_RuntimeSupport_LanguageChanged(id, name); });
-    ApplyLanguageTexts();
+    try {
+        ml_RuntimeSupport_ = std::make_unique<langruntime::RuntimeSupport>(
+            [this](long id, const std::wstring& name) { ml_RuntimeSupport_LanguageChanged(id, name); });
+        ApplyLanguageTexts();
+    } catch (...) {
+        // The first step's failure is the load's failure: the form stays unloaded.
+        ml_RuntimeSupport_.reset();
+        loaded_ = loading_ = false;
+        loadedForm = nullptr;
+        throw;
+    }
 
     // From here on a failing step is skipped and loading goes on.
     Skipping([&] { registry_ = Reg_cls(); });
@@ -191,10 +200,16 @@ void FrmSettings::Form_Load() {
         if (cTray_) cTray_->ShowBalloon(LangString(73), L"Optionen", 1);
     });
     Skipping([&] { createDesktopMenus(false); });
+    loading_ = false;
+    if (unloadRequested_) Unload();
 }
 
 void FrmSettings::Unload() {
     if (!loaded_) return;
+    if (loading_) {
+        unloadRequested_ = true;
+        return;
+    }
     loaded_ = false;
     Skipping([&] {
         if (menuObject_ && menuObject_->IsAttached()) menuObject_->Detach(window_, &ImageList1_, MenuEvents_.get());

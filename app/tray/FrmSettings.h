@@ -98,6 +98,10 @@ private:
 
     HWND window_ = nullptr;
     bool loaded_ = false;
+    // While Form_Load runs, an unload (a WM_CLOSE handled in one of its message pumps)
+    // waits until loading is done.
+    bool loading_ = false;
+    bool unloadRequested_ = false;
     ScopedIcon icon_;
     std::unique_ptr<KeyedListView> lvDtop_;
     KeyedImageList ImageList1_{16, 16};
