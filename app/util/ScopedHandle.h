@@ -119,3 +119,46 @@ using ScopedWindowDc = ScopedHandle<WindowDcTraits>;
 using MemoryDc = ScopedHandle<MemoryDcTraits>;
 using GdiObject = ScopedHandle<GdiObjectTraits>;
 using ScopedIcon = ScopedHandle<IconTraits>;
+
+// A view of a file mapping (MapViewOfFile).
+struct MappedViewTraits {
+    using Handle = void*;
+    static Handle Invalid() { return nullptr; }
+    static bool IsValid(Handle h) { return h != nullptr; }
+    static void Close(Handle h) { UnmapViewOfFile(h); }
+};
+
+// Memory committed in another process (VirtualAllocEx); the process handle stays owned
+// by the caller and must outlive the allocation.
+struct RemoteMemory {
+    HANDLE process;
+    void* address;
+};
+
+struct RemoteMemoryTraits {
+    using Handle = RemoteMemory;
+    static Handle Invalid() { return {nullptr, nullptr}; }
+    static bool IsValid(Handle h) { return h.address != nullptr; }
+    static void Close(Handle h) { VirtualFreeEx(h.process, h.address, 0, MEM_RELEASE); }
+};
+
+// A library loaded at run time (LoadLibraryW with a full path).
+struct ModuleTraits {
+    using Handle = HMODULE;
+    static Handle Invalid() { return nullptr; }
+    static bool IsValid(Handle h) { return h != nullptr; }
+    static void Close(Handle h) { FreeLibrary(h); }
+};
+
+// A hook procedure installed with SetWindowsHookExW.
+struct WindowsHookTraits {
+    using Handle = HHOOK;
+    static Handle Invalid() { return nullptr; }
+    static bool IsValid(Handle h) { return h != nullptr; }
+    static void Close(Handle h) { UnhookWindowsHookEx(h); }
+};
+
+using MappedView = ScopedHandle<MappedViewTraits>;
+using RemoteAllocation = ScopedHandle<RemoteMemoryTraits>;
+using LoadedModule = ScopedHandle<ModuleTraits>;
+using WindowsHook = ScopedHandle<WindowsHookTraits>;

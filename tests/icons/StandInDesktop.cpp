@@ -1,0 +1,95 @@
+#include "StandInDesktop.h"
+
+#include "StandInProtocol.h"
+
+#include <commctrl.h>
+
+namespace {
+
+std::wstring StandInPath() {
+    wchar_t self[MAX_PATH];
+    DWORD length = GetModuleFileNameW(nullptr, self, MAX_PATH);
+    std::wstring path(self, length);
+    return path.substr(0, path.find_last_of(L'\\') + 1) + L"explorer_standin.exe";
+}
+
+}  // namespace
+
+StandInDesktop::StandInDesktop(const std::vector<std::wstring>& arguments) {
+    wchar_t eventName[64];
+    swprintf(eventName, 64, L"HexaplaneStandInReady-%lu-%p", GetCurrentProcessId(), static_cast<void*>(this));
+    KernelHandle ready(CreateEventW(nullptr, TRUE, FALSE, eventName));
+    std::wstring commandLine = L"\"" + StandInPath() + L"\" " + eventName;
+    for (const auto& argument : arguments) commandLine += L" \"" + argument + L"\"";
+    STARTUPINFOW startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION info = {};
+    if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info))
+        return;
+    process_.Reset(info.hProcess);
+    KernelHandle thread(info.hThread);
+    processId_ = info.dwProcessId;
+    threadId_ = info.dwThreadId;
+    HANDLE waitFor[] = {ready.Get(), process_.Get()};
+    if (WaitForMultipleObjects(2, waitFor, FALSE, 20000) != WAIT_OBJECT_0) return;
+    progman_ = FindWindowExW(GetDesktopWindow(), nullptr, L"Progman", L"Program Manager");
+}
+
+StandInDesktop::~StandInDesktop() {
+    if (!process_) return;
+    if (progman_) PostMessageW(progman_, WM_CLOSE, 0, 0);
+    PostThreadMessageW(threadId_, WM_QUIT, 0, 0);
+    if (WaitForSingleObject(process_.Get(), 5000) != WAIT_OBJECT_0) TerminateProcess(process_.Get(), 1);
+}
+
+HWND StandInDesktop::View() const { return FindWindowExW(progman_, nullptr, L"SHELLDLL_DefView", nullptr); }
+
+HWND StandInDesktop::ListView() const { return FindWindowExW(View(), nullptr, L"SysListView32", nullptr); }
+
+LRESULT StandInDesktop::SendText(ULONG_PTR command, const std::wstring& text) {
+    COPYDATASTRUCT data = {};
+    data.dwData = command;
+    data.cbData = static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t));
+    data.lpData = const_cast<wchar_t*>(text.c_str());
+    return SendMessageW(progman_, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data));
+}
+
+int StandInDesktop::Add(const std::wstring& captionAndPlace) {
+    return static_cast<int>(SendText(standin::kAddItem, captionAndPlace));
+}
+
+bool StandInDesktop::Rename(int index, const std::wstring& caption) {
+    return SendText(standin::kRenameItem, std::to_wstring(index) + L"|" + caption) != 0;
+}
+
+bool StandInDesktop::Delete(int index) { return SendMessageW(progman_, standin::kDeleteItem, index, 0) != 0; }
+
+POINT StandInDesktop::Position(int index) const {
+    LRESULT packed = SendMessageW(progman_, standin::kItemPosition, index, 0);
+    if (packed == -1) return {-1, -1};
+    return {static_cast<LONG>(packed & 0xFFFF), static_cast<LONG>((packed >> 16) & 0xFFFF)};
+}
+
+void StandInDesktop::Move(int index, POINT point) {
+    SendMessageW(progman_, standin::kMoveItem, index, (point.x & 0xFFFF) | ((point.y & 0xFFFF) << 16));
+}
+
+int StandInDesktop::Count() const { return static_cast<int>(SendMessageW(ListView(), LVM_GETITEMCOUNT, 0, 0)); }
+
+LONG_PTR StandInDesktop::ListViewStyle() const { return GetWindowLongPtrW(ListView(), GWL_STYLE); }
+
+HWND StandInDesktop::OpenDialog() {
+    return reinterpret_cast<HWND>(SendMessageW(progman_, standin::kOpenDialog, 0, 0));
+}
+
+void StandInDesktop::CloseDialog() { SendMessageW(progman_, standin::kCloseDialog, 0, 0); }
+
+int StandInDesktop::MovesBeforeArrangeOff() const {
+    return static_cast<int>(SendMessageW(progman_, standin::kMovesBeforeArrangeOff, 0, 0));
+}
+
+void StandInDesktop::Repaint() { SendMessageW(progman_, standin::kRepaint, 0, 0); }
+
+POINT Pt(int x, int y) { return POINT{x, y}; }
+
+bool SamePoint(POINT a, POINT b) { return a.x == b.x && a.y == b.y; }
