@@ -4,6 +4,7 @@
 #include "FrmSettings.h"
 #include "LanguageSelect.h"
 #include "MlStringModule.h"
+#include "TrayCommandWiring.h"
 
 void PlexorStartupHooks::InitLanguage() { InitLanguageRuntime(); }
 
@@ -12,7 +13,8 @@ void PlexorStartupHooks::RunLanguageDialogAtStart() {
 }
 
 void PlexorStartupHooks::LoadMainForm() {
-    FrmSettings form(shell_);
+    TrayCommandWiring commands;  // hotkeys, add/remove, exit dialog, watchdog
+    FrmSettings form(shell_, &commands, &commands);
     form.Form_Load();
     MSG message;
     while (form.IsLoaded()) {
