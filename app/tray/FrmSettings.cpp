@@ -319,6 +319,26 @@ IDispatch* FrmSettings::DesktopPicture(int desktop) const {
 }
 
 void FrmSettings::mnuDesktop_Click(int16_t Index) {
+    // A second switch inside a running one would record and show windows of a desktop
+    // that is only half left, and leave check mark and tip on the wrong desktop.
+    if (switching_) {
+        waitingSwitch_ = WaitingSwitch{Index, suppressPassword_};
+        return;
+    }
+    switching_ = true;
+    RunSwitchRequest(Index);
+    while (waitingSwitch_) {
+        WaitingSwitch next = *waitingSwitch_;
+        waitingSwitch_.reset();
+        const bool suppressed = suppressPassword_;
+        suppressPassword_ = next.suppressPassword;
+        RunSwitchRequest(next.desktop);
+        suppressPassword_ = suppressed;
+    }
+    switching_ = false;
+}
+
+void FrmSettings::RunSwitchRequest(int16_t Index) {
     RunReported(Site(L"mnuDesktop_Click"), [&] {
         CheckDesktopNumber(Index);
         DesktopModel& model = TheDesktopModel();

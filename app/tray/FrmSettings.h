@@ -22,6 +22,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -80,6 +81,7 @@ private:
     HWND MainFormWindow() override { return window_; }
     void SaveIconLayout(int16_t desktop) override { hooks_.SaveIconLayout(desktop); }
 
+    void RunSwitchRequest(int16_t Index);
     void SetUpMessageHub();
     void PopUpTrayMenu();
     void StoreScreenShot(int desktop);
@@ -115,6 +117,14 @@ private:
     UINT taskbarCreatedMessage_ = 0;
     UINT tweakMessage_ = 0;
     bool suppressPassword_ = false;
+    // A switch request that arrives while one runs (from a message handled at one of its
+    // message pumps) waits for it; only the latest waiting request is kept.
+    struct WaitingSwitch {
+        int16_t desktop;
+        bool suppressPassword;
+    };
+    bool switching_ = false;
+    std::optional<WaitingSwitch> waitingSwitch_;
     std::unique_ptr<langruntime::RuntimeSupport> ml_RuntimeSupport_;
     std::unique_ptr<MenuEventSink> MenuEvents_;
     std::unique_ptr<MenuExtended> menuObject_;

@@ -298,6 +298,35 @@ TEST_F(MainForm, ASwitchFromTheMenuHidesAndShowsTheWindowsOfEachDesktop) {
     form.Unload();
 }
 
+// Asks for desktop 0 while the switch is in the middle of leaving a desktop, as a menu
+// command or hotkey handled at one of the switch's message pumps would.
+class RequestDuringSwitch : public MainFormHooks {
+public:
+    HWND form = nullptr;
+    void SaveIconLayout(int16_t desktop) override {
+        if (desktop == 0 && form) PostMessageW(form, WM_COMMAND, kFirstDesktopCommand, 0);
+    }
+};
+
+TEST_F(MainForm, ASwitchRequestedDuringASwitchRunsAfterIt) {
+    WindowOwnerProcess owner({L"titled:Letter"});
+    ASSERT_TRUE(owner.Started());
+    SetDesktopCount(2);
+    RequestDuringSwitch hooks;
+    FrmSettings form(shell, &hotkeys, &hooks);
+    form.Form_Load();
+    hooks.form = form.Window();
+
+    form.mnuDesktop_Click(1);
+    hooks.form = nullptr;
+    EXPECT_EQ(TheDesktopModel().currentDesktop, 0);
+    EXPECT_EQ(Checked(form.Menu()), std::vector<int>{0});
+    EXPECT_EQ(form.cTray()->Tip(), L"Polyplane: Viewing Desktop 1");
+    EXPECT_TRUE(IsShown(owner.Window(1)));
+    EXPECT_NE(form.DesktopPicture(1), nullptr) << "desktop 1 was entered and left again";
+    form.Unload();
+}
+
 TEST_F(MainForm, ARefusedPasswordLeavesDesktopScreenshotAndCheckMarkAsTheyWere) {
     WindowOwnerProcess owner({L"titled:Letter"});
     ASSERT_TRUE(owner.Started());
