@@ -20,6 +20,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -33,6 +34,14 @@ std::wstring Wide(const char* ansi) {
     MultiByteToWideChar(CP_ACP, 0, ansi, -1, text.data(), size);
     text.resize(static_cast<size_t>(size) - 1);
     return text;
+}
+
+// The login prompt's answer: the password typed and OK pressed.
+std::function<void(HWND)> TypePassword(std::wstring password) {
+    return [password](HWND dialog) {
+        SetDlgItemTextW(dialog, IDC_LOGIN_PASSWORD, password.c_str());
+        ClickButton(dialog, IDOK);
+    };
 }
 
 UINT DesktopCommand(int desktop) { return kFirstDesktopCommand + static_cast<UINT>(desktop); }
@@ -376,10 +385,7 @@ TEST_F(MainForm, ARefusedPasswordLeavesDesktopScreenshotAndCheckMarkAsTheyWere) 
         EXPECT_EQ(form.cTray()->Tip(), L"Polyplane: Viewing Desktop 1");
     }
 
-    DialogDriver login([](HWND dialog) {
-        SetDlgItemTextW(dialog, IDC_LOGIN_PASSWORD, L"Geheim");
-        ClickButton(dialog, IDOK);
-    });
+    DialogDriver login(TypePassword(L"Geheim"));
     form.mnuDesktop_Click(1);
     EXPECT_TRUE(login.Ran());
     EXPECT_EQ(TheDesktopModel().currentDesktop, 1);
@@ -394,10 +400,7 @@ TEST_F(MainForm, APlainTextPasswordIsStoredAsItsHashAfterTheLogin) {
     WriteUserValue(PasswordKey(L"MPD"), L"1", L"Alt");
     FrmSettings form(shell, &hotkeys);
     form.Form_Load();
-    DialogDriver login([](HWND dialog) {
-        SetDlgItemTextW(dialog, IDC_LOGIN_PASSWORD, L"Alt");
-        ClickButton(dialog, IDOK);
-    });
+    DialogDriver login(TypePassword(L"Alt"));
     form.mnuDesktop_Click(1);
     EXPECT_TRUE(login.Ran());
     EXPECT_EQ(TheDesktopModel().currentDesktop, 1);
