@@ -57,20 +57,23 @@ void FillItem(NotificationBlock& block, HWND listView, int index) {
 
 void SendReport(const StateBlock& state, int32_t code, int32_t index) {
     DWORD_PTR ignored = 0;
-    // A main window that hangs must not hang the desktop.
+    // SMTO_BLOCK: while the main window handles this report, this thread takes no sent
+    // message that could notify again and overwrite the block the report is read from.
+    // A main window that hangs must not hang the desktop for long.
     SendMessageTimeoutA(AsWindow(state.mainWindow), state.message, static_cast<WPARAM>(static_cast<INT_PTR>(code)),
-                        index, SMTO_ABORTIFHUNG | SMTO_NORMAL, 2000, &ignored);
+                        index, SMTO_ABORTIFHUNG | SMTO_BLOCK, 2000, &ignored);
 }
 
 template <typename Fill>
 void Report(int32_t code, int32_t index, Fill&& fill) {
-    HookBlocks& blocks = ReportingBlocks();
-    NotificationBlock& block = *blocks.Notification();
+    NotificationBlock report = {};
     fillingReport = true;
-    block.code = code;
-    block.index = index;
-    fill(block);
+    report.code = code;
+    report.index = index;
+    fill(report);
     fillingReport = false;
+    HookBlocks& blocks = ReportingBlocks();
+    *blocks.Notification() = report;
     SendReport(*blocks.State(), code, index);
 }
 

@@ -20,6 +20,7 @@ protected:
         ASSERT_NE(Tweaking().tweakMessage(), 0u);
         EXPECT_TRUE(boxes_.Shown().empty());
     }
+    void TearDown() override { Tweaking().ReleaseIconTweaking(); }
     DesktopIconTweaking& Tweaking() { return form_.Tweaking(); }
     IconMirror& Mirror() { return form_.Mirror(); }
     RecordingTimer& Timer() { return form_.Timer(); }

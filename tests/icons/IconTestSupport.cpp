@@ -39,6 +39,7 @@ void MainFormIcons::zHubProc(bool bBefore, bool& bHandled, LRESULT& lReturn, HWN
     // hook went on reporting.
     if (!bBefore) return;
     ++reportsSeen_;
+    reportLog_ += std::to_wstring(static_cast<int32_t>(wParam)) + L":" + std::to_wstring(static_cast<int32_t>(lParam)) + L" ";
     if (tweaking_ && uMsg == tweaking_->tweakMessage()) tweaking_->OnTweakReport(wParam, lParam, bHandled, lReturn);
 }
 

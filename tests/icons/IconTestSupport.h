@@ -60,6 +60,8 @@ public:
     DesktopIconTweaking& Tweaking() { return *tweaking_; }
     RecordingTimer& Timer() { return recordingTimer_; }
     int ReportsSeen() const { return reportsSeen_; }
+    // "code:index" of every report, oldest first.
+    std::wstring ReportLog() const { return reportLog_; }
 
 private:
     void zHubProc(bool bBefore, bool& bHandled, LRESULT& lReturn, HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam,
@@ -71,6 +73,7 @@ private:
     RecordingTimer recordingTimer_;
     std::unique_ptr<DesktopIconTweaking> tweaking_;
     int reportsSeen_ = 0;
+    std::wstring reportLog_;
 };
 
 // Writes a layout file byte for byte (ANSI text).

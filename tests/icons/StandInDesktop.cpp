@@ -39,7 +39,20 @@ StandInDesktop::~StandInDesktop() {
     if (!process_) return;
     if (progman_) PostMessageW(progman_, WM_CLOSE, 0, 0);
     PostThreadMessageW(threadId_, WM_QUIT, 0, 0);
-    if (WaitForSingleObject(process_.Get(), 5000) != WAIT_OBJECT_0) TerminateProcess(process_.Get(), 1);
+    // While its list view goes, a hooked stand-in still reports to this thread: take the
+    // reports so that it need not wait for their time-outs.
+    const ULONGLONG deadline = GetTickCount64() + 5000;
+    for (;;) {
+        ULONGLONG now = GetTickCount64();
+        DWORD left = now < deadline ? static_cast<DWORD>(deadline - now) : 0;
+        HANDLE process = process_.Get();
+        DWORD result = MsgWaitForMultipleObjects(1, &process, FALSE, left, QS_SENDMESSAGE);
+        if (result == WAIT_OBJECT_0) return;
+        if (result != WAIT_OBJECT_0 + 1) break;
+        MSG message;
+        PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
+    }
+    TerminateProcess(process_.Get(), 1);
 }
 
 HWND StandInDesktop::View() const { return FindWindowExW(progman_, nullptr, L"SHELLDLL_DefView", nullptr); }
