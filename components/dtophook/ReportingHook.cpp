@@ -77,6 +77,17 @@ void Report(int32_t code, int32_t index, Fill&& fill) {
     SendReport(*blocks.State(), code, index);
 }
 
+// A caption handed out for an item with callback text (ANSI or UTF-16).
+template <typename DisplayInfo>
+void ReportDisplayInfo(const DisplayInfo& info) {
+    if (!(info.item.mask & LVIF_TEXT)) return;
+    Report(kReportCaption, info.item.iItem, [&](NotificationBlock& block) {
+        block.item.iItem = info.item.iItem;
+        block.item.iImage = info.item.iImage;
+        CopyCaption(block, info.item.pszText);
+    });
+}
+
 void ReportNotification(const NMHDR& header, HWND listView) {
     switch (header.code) {
     case LVN_INSERTITEM:
@@ -92,28 +103,12 @@ void ReportNotification(const NMHDR& header, HWND listView) {
             Report(kReportCaption, change.iItem, [&](NotificationBlock& block) { FillItem(block, listView, change.iItem); });
         break;
     }
-    case LVN_GETDISPINFOA: {
-        const auto& info = reinterpret_cast<const NMLVDISPINFOA&>(header);
-        if (info.item.mask & LVIF_TEXT)
-            Report(kReportCaption, info.item.iItem, [&](NotificationBlock& block) {
-                block.item = {};
-                block.item.iItem = info.item.iItem;
-                block.item.iImage = info.item.iImage;
-                CopyCaption(block, info.item.pszText);
-            });
+    case LVN_GETDISPINFOA:
+        ReportDisplayInfo(reinterpret_cast<const NMLVDISPINFOA&>(header));
         break;
-    }
-    case LVN_GETDISPINFOW: {
-        const auto& info = reinterpret_cast<const NMLVDISPINFOW&>(header);
-        if (info.item.mask & LVIF_TEXT)
-            Report(kReportCaption, info.item.iItem, [&](NotificationBlock& block) {
-                block.item = {};
-                block.item.iItem = info.item.iItem;
-                block.item.iImage = info.item.iImage;
-                CopyCaption(block, info.item.pszText);
-            });
+    case LVN_GETDISPINFOW:
+        ReportDisplayInfo(reinterpret_cast<const NMLVDISPINFOW&>(header));
         break;
-    }
     case NM_CUSTOMDRAW: {
         const auto& draw = reinterpret_cast<const NMLVCUSTOMDRAW&>(header);
         if (draw.nmcd.dwDrawStage == CDDS_ITEMPREPAINT) {
