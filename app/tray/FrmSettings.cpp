@@ -13,7 +13,7 @@
 #include "MlStringModule.h"
 #include "NumberText.h"
 #include "PathRoutines.h"
-#include "PendingMessages.h"
+#include "MessagePump.h"
 #include "ProgramImages.h"
 #include "SkippedOnFailure.h"
 #include "Startup.h"
@@ -163,7 +163,7 @@ void FrmSettings::Form_Load() {
     Skipping([&] { UseSwitchHooks(this); });
     Skipping([&] {
         hotkeys_.FillHotkeyTables();
-        ProcessPendingMessages();
+        PumpPendingMessages();
     });
     Skipping([&] {
         model.startWallpaper = getBackground();
@@ -342,14 +342,14 @@ void FrmSettings::RunSwitchRequest(int16_t Index) {
     RunReported(Site(L"mnuDesktop_Click"), [&] {
         CheckDesktopNumber(Index);
         DesktopModel& model = TheDesktopModel();
-        ProcessPendingMessages();
+        PumpPendingMessages();
         if (Index != 0 && !suppressPassword_ && !DesktopPasswordGranted(Index, window_)) return;
 
         StoreScreenShot(model.currentDesktop);
         const bool failed = switchDesktop(model.currentDesktop, Index) != 0;
         model.currentDesktop = Index;
 
-        ProcessPendingMessages();
+        PumpPendingMessages();
         checkDesktopMenu(Index);
         const std::wstring shown = std::to_wstring(Index + 1);
         if (cTray_) {
@@ -361,7 +361,7 @@ void FrmSettings::RunSwitchRequest(int16_t Index) {
             return;
         }
         DesktopViewRefresh(true, true, -1);
-        ProcessPendingMessages();
+        PumpPendingMessages();
         if (model.useIcons) {
             hooks_.LocateDesktopWindows();
             hooks_.ReadAllDesktopIcons();
