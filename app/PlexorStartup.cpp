@@ -2,6 +2,7 @@
 
 #include "EngineLocations.h"
 #include "FrmSettings.h"
+#include "IconLayoutWiring.h"
 #include "LanguageSelect.h"
 #include "MlStringModule.h"
 #include "TrayCommandWiring.h"
@@ -13,8 +14,10 @@ void PlexorStartupHooks::RunLanguageDialogAtStart() {
 }
 
 void PlexorStartupHooks::LoadMainForm() {
-    TrayCommandWiring commands;  // hotkeys, add/remove, exit dialog, watchdog
+    IconLayoutWiring icons;      // icon hook, mirror and layouts
+    TrayCommandWiring commands(&icons);  // hotkeys, add/remove, exit dialog, watchdog
     FrmSettings form(shell_, &commands, &commands);
+    icons.ShowMirrorIn(form.lvDtop().Handle());
     form.Form_Load();
     MSG message;
     while (form.IsLoaded()) {

@@ -261,7 +261,7 @@ void FrmSettings::zHubProc(bool bBefore, bool& bHandled, LRESULT& lReturn, HWND,
     } else if (uMsg == WM_DISPLAYCHANGE) {
         lReturn = 1;
     } else if (uMsg == tweakMessage_ && tweakMessage_ != 0 && bBefore) {
-        hooks_.IconHookReport(wParam, lParam);
+        hooks_.IconHookReport(wParam, lParam, bHandled, lReturn);
     }
 }
 

@@ -21,8 +21,9 @@ public:
     virtual void ReadAllDesktopIcons() {}
     virtual void SaveIconLayout(int16_t desktop) {}
     virtual void RestoreIconLayout(int16_t desktop) {}
-    // A report of the desktop icon hook (its message arrived).
-    virtual void IconHookReport(WPARAM wParam, LPARAM lParam) {}
+    // A report of the desktop icon hook (its message arrived, before the form's own
+    // procedure): bHandled and lReturn as the subclasser's callback has them.
+    virtual void IconHookReport(WPARAM wParam, LPARAM lParam, bool& bHandled, LRESULT& lReturn) {}
 
     // Commands of the tray menu.
     virtual void ShowOptionsDialog(FrmSettings& form) {}

@@ -34,7 +34,9 @@ public:
     void ReadAllDesktopIcons() override { inner_.ReadAllDesktopIcons(); }
     void SaveIconLayout(int16_t desktop) override { inner_.SaveIconLayout(desktop); }
     void RestoreIconLayout(int16_t desktop) override { inner_.RestoreIconLayout(desktop); }
-    void IconHookReport(WPARAM wParam, LPARAM lParam) override { inner_.IconHookReport(wParam, lParam); }
+    void IconHookReport(WPARAM wParam, LPARAM lParam, bool& bHandled, LRESULT& lReturn) override {
+        inner_.IconHookReport(wParam, lParam, bHandled, lReturn);
+    }
     void ShowOptionsDialog(FrmSettings& form) override { inner_.ShowOptionsDialog(form); }
     void SetHelpFile(const wchar_t* path) override { inner_.SetHelpFile(path); }
     void ShowHelpContents(HWND mainWindow) override { inner_.ShowHelpContents(mainWindow); }
