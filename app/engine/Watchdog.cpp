@@ -1,5 +1,7 @@
 #include "Watchdog.h"
 
+#include "SystemText.h"
+
 #include "HiddenWindowsJournal.h"
 #include "WatchdogCommandLine.h"
 
@@ -44,19 +46,6 @@ Watchdog::Watchdog(KernelHandle process, DWORD processId, KernelHandle normalEnd
 
 void Watchdog::ExitNormally() {
     if (normalEnd_) SetEvent(normalEnd_.Get());
-}
-
-std::wstring ProgramFolder() {
-    std::wstring path(MAX_PATH, L'\0');
-    for (;;) {
-        DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-        if (length < path.size()) {
-            path.resize(length);
-            break;
-        }
-        path.resize(path.size() * 2);
-    }
-    return path.substr(0, path.find_last_of(L'\\') + 1);
 }
 
 Watchdog StartWatchdog(const std::wstring& storeRoot) {

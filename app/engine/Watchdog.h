@@ -33,5 +33,3 @@ private:
 // and the journal of storeRoot (HiddenWindowsJournalPath). Not running when it cannot start.
 Watchdog StartWatchdog(const std::wstring& storeRoot);
 
-// The folder of the running program's executable, ending in "\".
-std::wstring ProgramFolder();

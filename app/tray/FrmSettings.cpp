@@ -33,12 +33,6 @@ constexpr FailureSite Site(std::wstring_view procedure) { return {procedure, Mod
 
 FrmSettings* loadedForm = nullptr;
 
-std::wstring ProgramFolder() {
-    wchar_t path[MAX_PATH] = {};
-    DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
-    return AddBackslash(PathFolderPart(std::wstring(path, length)));
-}
-
 // A wallpaper text for setBackground: an empty path means no wallpaper at all.
 std::wstring WallpaperOrNone(const std::wstring& path) { return path.empty() ? L"None" : path; }
 

@@ -1,5 +1,7 @@
 #include "Hotkeys.h"
 
+#include "BooleanText.h"
+
 #include "EngineLocations.h"
 #include "FailureReport.h"
 #include "NumberText.h"
@@ -11,18 +13,6 @@
 namespace {
 
 constexpr FailureSite kDispatchSite{L"Msghook_Message", ModuleKind::Form, L"frmSettings"};
-
-// A yes/no setting: "True"/"False" in any case, or a number that means yes unless 0.
-// Any other text raises error 13.
-bool SettingIsOn(const std::wstring& text) {
-    std::wstring word;
-    for (wchar_t c : text) {
-        if (c != L' ') word.push_back(static_cast<wchar_t>(std::towlower(c)));
-    }
-    if (word == L"true") return true;
-    if (word == L"false") return false;
-    return LongOfText(text) != 0;
-}
 
 std::wstring DesktopSetting(const std::wstring& setting, int desktop, const std::wstring& fallback) {
     Reg_cls registry;
@@ -50,7 +40,7 @@ void DesktopHotkeys::RegisterDesktopHotkey(HWND mainWindow, int desktop) {
     // A second registration without a release in between would leave an atom behind.
     ReleaseDesktopHotkey(mainWindow, desktop);
     try {
-        if (!SettingIsOn(DesktopSetting(L"hasHotkey", desktop, L"0"))) return;
+        if (!BooleanOfText(DesktopSetting(L"hasHotkey", desktop, L"0"))) return;
         Registration& slot = hotkeyIds_[desktop];
         slot.id = GlobalAddAtomW((L"V" + std::to_wstring(desktop)).c_str());
         slot.window = mainWindow;

@@ -7,6 +7,7 @@
 #include "PathRoutines.h"
 #include "ScopedHandle.h"
 #include "ShellRoutines.h"
+#include "SystemText.h"
 
 #include <windows.h>
 #include <shlobj.h>
@@ -20,13 +21,6 @@ constexpr DWORD kProfileBuffer = 275;
 std::wstring UpperCase(std::wstring text) {
     for (wchar_t& c : text) c = static_cast<wchar_t>(std::towupper(c));
     return text;
-}
-
-std::wstring ProgramFolder() {
-    wchar_t path[MAX_PATH] = {};
-    DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
-    std::wstring full(path, length);
-    return full.substr(0, full.find_last_of(L'\\'));
 }
 
 // SHGetFolderPathW of shfolder.dll from the system folder, where that library exists.

@@ -4,7 +4,7 @@ add_library(plexor_tray_commands STATIC
   ${CMAKE_CURRENT_LIST_DIR}/HotkeyTables.cpp ${CMAKE_CURRENT_LIST_DIR}/Hotkeys.cpp
   ${CMAKE_CURRENT_LIST_DIR}/DesktopCount.cpp)
 target_include_directories(plexor_tray_commands PUBLIC ${CMAKE_CURRENT_LIST_DIR})
-target_link_libraries(plexor_tray_commands PUBLIC plexor_engine msghook user32)
+target_link_libraries(plexor_tray_commands PUBLIC plexor_engine plexor_boolean_text msghook user32)
 
 # The wiring of these units, the exit dialog and the watchdog into the main form's hooks.
 add_library(plexor_tray_wiring STATIC ${CMAKE_CURRENT_LIST_DIR}/TrayCommandWiring.cpp)

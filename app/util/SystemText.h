@@ -12,3 +12,6 @@ std::wstring DllErrorText(DWORD code);
 // File name without extension of the module (exe or dll) this code is linked into:
 // "Plexor" for the program, "Vantor" for the screenshot library.
 std::wstring ProgramName();
+
+// The folder of the running program's executable, ending in "\".
+std::wstring ProgramFolder();
