@@ -1,15 +1,11 @@
 #include "WindowOwnerProcess.h"
 
+#include "HelperProcess.h"
+#include "SystemText.h"
+
 #include <algorithm>
 
 namespace {
-
-std::wstring HelperPath() {
-    wchar_t self[MAX_PATH];
-    DWORD length = GetModuleFileNameW(nullptr, self, MAX_PATH);
-    std::wstring path(self, length);
-    return path.substr(0, path.find_last_of(L'\\') + 1) + L"engine_window_owner.exe";
-}
 
 struct Search {
     DWORD processId;
@@ -42,19 +38,14 @@ WindowOwnerProcess::WindowOwnerProcess(const std::vector<std::wstring>& windows)
     DeclareHelperWindowsUnmanaged();
     KernelHandle ready(CreateEventW(nullptr, TRUE, FALSE, eventName));
 
-    std::wstring commandLine = L"\"" + HelperPath() + L"\" " + eventName;
+    std::wstring commandLine = L"\"" + ProgramFolder() + L"engine_window_owner.exe\" " + eventName;
     for (const auto& window : windows) commandLine += L" \"" + window + L"\"";
-    STARTUPINFOW startup = {};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION info = {};
-    if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info))
-        return;
-    process_.Reset(info.hProcess);
-    KernelHandle thread(info.hThread);
-    processId_ = info.dwProcessId;
-    threadId_ = info.dwThreadId;
-    HANDLE waitFor[] = {ready.Get(), process_.Get()};
-    if (WaitForMultipleObjects(2, waitFor, FALSE, 20000) != WAIT_OBJECT_0) return;
+    StartedProcess started;
+    bool isReady = StartAndWaitUntilReady(commandLine, ready.Get(), 20000, started);
+    process_ = std::move(started.process);
+    processId_ = started.processId;
+    threadId_ = started.threadId;
+    if (!isReady) return;
 
     Search search{processId_, {}};
     EnumWindows(CollectOwned, reinterpret_cast<LPARAM>(&search));

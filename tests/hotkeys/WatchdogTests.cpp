@@ -5,6 +5,9 @@
 #include "WindowOwnerProcess.h"
 #include "WindowRecovery.h"
 
+#include "HelperProcess.h"
+#include "SystemText.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -23,12 +26,6 @@ long long MillisecondsUntilShown(const std::vector<HWND>& windows, ULONGLONG sin
         if (elapsed > deadlineMs) return -1;
         Sleep(10);
     }
-}
-
-std::wstring BesideTheTest(const std::wstring& name) {
-    wchar_t self[MAX_PATH];
-    std::wstring path(self, GetModuleFileNameW(nullptr, self, MAX_PATH));
-    return path.substr(0, path.find_last_of(L'\\') + 1) + name;
 }
 
 DWORD ExitCodeOf(HANDLE process) {
@@ -59,19 +56,14 @@ public:
         auto quoted = [](const std::wstring& text) {
             return L"\"" + text + (!text.empty() && text.back() == L'\\' ? L"\\\"" : L"\"");
         };
-        std::wstring commandLine = quoted(BesideTheTest(L"plexor_stand_in.exe")) + L" " + readyName_ + L" " +
+        std::wstring commandLine = quoted(ProgramFolder() + L"plexor_stand_in.exe") + L" " + readyName_ + L" " +
                                    endName_ + L" " + quoted(where.storeRoot) + L" " + quoted(where.appKey) + L" " +
                                    quoted(where.desktopFolder) + L" " + quoted(where.installationKeyParent) + L" " +
                                    quoted(pidFile_);
-        STARTUPINFOW startup = {};
-        startup.cb = sizeof startup;
-        PROCESS_INFORMATION info = {};
-        if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info))
-            return;
-        process_.Reset(info.hProcess);
-        KernelHandle thread(info.hThread);
-        HANDLE waitFor[] = {ready_.Get(), process_.Get()};
-        if (WaitForMultipleObjects(2, waitFor, FALSE, 30000) != WAIT_OBJECT_0) return;
+        StartedProcess started;
+        bool isReady = StartAndWaitUntilReady(commandLine, ready_.Get(), 30000, started);
+        process_ = std::move(started.process);
+        if (!isReady) return;
         DWORD watchdogId = static_cast<DWORD>(std::strtoul(FileText(pidFile_).c_str(), nullptr, 10));
         watchdog_.Reset(OpenProcess(SYNCHRONIZE | PROCESS_QUERY_LIMITED_INFORMATION, FALSE, watchdogId));
     }

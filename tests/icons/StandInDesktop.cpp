@@ -1,37 +1,24 @@
 #include "StandInDesktop.h"
 
+#include "HelperProcess.h"
+#include "SystemText.h"
+
 #include "StandInProtocol.h"
 
 #include <commctrl.h>
-
-namespace {
-
-std::wstring StandInPath() {
-    wchar_t self[MAX_PATH];
-    DWORD length = GetModuleFileNameW(nullptr, self, MAX_PATH);
-    std::wstring path(self, length);
-    return path.substr(0, path.find_last_of(L'\\') + 1) + L"explorer_standin.exe";
-}
-
-}  // namespace
 
 StandInDesktop::StandInDesktop(const std::vector<std::wstring>& arguments) {
     wchar_t eventName[64];
     swprintf(eventName, 64, L"HexaplaneStandInReady-%lu-%p", GetCurrentProcessId(), static_cast<void*>(this));
     KernelHandle ready(CreateEventW(nullptr, TRUE, FALSE, eventName));
-    std::wstring commandLine = L"\"" + StandInPath() + L"\" " + eventName;
+    std::wstring commandLine = L"\"" + ProgramFolder() + L"explorer_standin.exe\" " + eventName;
     for (const auto& argument : arguments) commandLine += L" \"" + argument + L"\"";
-    STARTUPINFOW startup = {};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION info = {};
-    if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info))
-        return;
-    process_.Reset(info.hProcess);
-    KernelHandle thread(info.hThread);
-    processId_ = info.dwProcessId;
-    threadId_ = info.dwThreadId;
-    HANDLE waitFor[] = {ready.Get(), process_.Get()};
-    if (WaitForMultipleObjects(2, waitFor, FALSE, 20000) != WAIT_OBJECT_0) return;
+    StartedProcess started;
+    bool isReady = StartAndWaitUntilReady(commandLine, ready.Get(), 20000, started);
+    process_ = std::move(started.process);
+    processId_ = started.processId;
+    threadId_ = started.threadId;
+    if (!isReady) return;
     progman_ = FindWindowExW(GetDesktopWindow(), nullptr, L"Progman", L"Program Manager");
 }
 

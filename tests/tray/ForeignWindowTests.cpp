@@ -3,24 +3,19 @@
 #include "TestWindows.h"
 #include "WindowSubclasser.h"
 
+#include "SystemText.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 
 namespace {
 
-std::wstring HelperPath() {
-    wchar_t path[MAX_PATH];
-    DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
-    std::wstring folder(path, length);
-    return folder.substr(0, folder.rfind(L'\\') + 1) + L"tray_foreign_window.exe";
-}
-
 // The helper process and its window; closes the window and waits for the process at the end.
 class ForeignWindow {
 public:
     explicit ForeignWindow(const std::wstring& title) {
-        std::wstring commandLine = L"\"" + HelperPath() + L"\" " + title;
+        std::wstring commandLine = L"\"" + (ProgramFolder() + L"tray_foreign_window.exe") + L"\" " + title;
         STARTUPINFOW startup{};
         startup.cb = sizeof startup;
         PROCESS_INFORMATION info{};

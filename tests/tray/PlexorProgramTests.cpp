@@ -10,6 +10,8 @@
 #include "TestFolders.h"
 #include "WindowOwnerProcess.h"
 
+#include "SystemText.h"
+
 #include <gtest/gtest.h>
 #include <shellapi.h>
 #include <shlobj.h>
@@ -17,12 +19,6 @@
 #include <string>
 
 namespace {
-
-std::wstring TestProgramFolder() {
-    wchar_t exe[MAX_PATH] = {};
-    GetModuleFileNameW(nullptr, exe, MAX_PATH);
-    return AddBackslash(PathFolderPart(exe));
-}
 
 // Everything a run of the program under name leaves behind, removed at the end.
 class ProgramProfile {
@@ -94,7 +90,7 @@ TEST(PlexorProgram, RunsFromTheTraySwitchesDesktopsAndEndsWhenItsFormIsClosed) {
     TempFolder folder;
     const std::wstring name = L"PlexorRun" + std::to_wstring(GetCurrentProcessId());
     const std::wstring program = folder.Path() + name + L".exe";
-    ASSERT_TRUE(CopyFileW((TestProgramFolder() + L"Plexor.exe").c_str(), program.c_str(), FALSE));
+    ASSERT_TRUE(CopyFileW((ProgramFolder() + L"Plexor.exe").c_str(), program.c_str(), FALSE));
     ProgramProfile profile(name);
     WriteUserValue(profile.AppKey() + L"\\MultiLang", L"ShowDialog", L"0");
     WriteUserValue(profile.AppKey() + L"\\Desktop", L"Count", L"2");
