@@ -62,11 +62,11 @@ hexaplane_wine_env() {
   # Every window of the prefix lives in one virtual desktop with a taskbar: tray icons are
   # visible and clickable there, and closing a window does not wait for a window manager
   # (without one, Wine waits up to 2 s for each top-level window to be withdrawn).
-  if [ ! -f "$state/virtual-desktop" ]; then
-    "$HEXAPLANE_WINE" reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f </dev/null >/dev/null 2>&1 &&
-      "$HEXAPLANE_WINE" reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1280x1024 /f \
+  if [ ! -f "$state/shell-desktop" ]; then
+    "$HEXAPLANE_WINE" reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d shell /f </dev/null >/dev/null 2>&1 &&
+      "$HEXAPLANE_WINE" reg add 'HKCU\Software\Wine\Explorer\Desktops' /v shell /d 1280x1024 /f \
         </dev/null >/dev/null 2>&1 &&
-      touch "$state/virtual-desktop"
+      touch "$state/shell-desktop"
   fi
 
   flock -u 9
