@@ -1,7 +1,6 @@
 #include "WindowOwnerProcess.h"
 
 #include "HelperProcess.h"
-#include "SystemText.h"
 
 #include <algorithm>
 
@@ -33,15 +32,9 @@ void DeclareHelperWindowsUnmanaged() {
 }  // namespace
 
 WindowOwnerProcess::WindowOwnerProcess(const std::vector<std::wstring>& windows) {
-    wchar_t eventName[64];
-    swprintf(eventName, 64, L"HexaplaneWindowOwnerReady-%lu-%p", GetCurrentProcessId(), static_cast<void*>(this));
     DeclareHelperWindowsUnmanaged();
-    KernelHandle ready(CreateEventW(nullptr, TRUE, FALSE, eventName));
-
-    std::wstring commandLine = L"\"" + ProgramFolder() + L"engine_window_owner.exe\" " + eventName;
-    for (const auto& window : windows) commandLine += L" \"" + window + L"\"";
     StartedProcess started;
-    bool isReady = StartAndWaitUntilReady(commandLine, ready.Get(), 20000, started);
+    bool isReady = StartHelperProgram(L"engine_window_owner.exe", windows, 20000, started);
     process_ = std::move(started.process);
     processId_ = started.processId;
     threadId_ = started.threadId;

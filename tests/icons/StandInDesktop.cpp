@@ -1,20 +1,14 @@
 #include "StandInDesktop.h"
 
 #include "HelperProcess.h"
-#include "SystemText.h"
 
 #include "StandInProtocol.h"
 
 #include <commctrl.h>
 
 StandInDesktop::StandInDesktop(const std::vector<std::wstring>& arguments) {
-    wchar_t eventName[64];
-    swprintf(eventName, 64, L"HexaplaneStandInReady-%lu-%p", GetCurrentProcessId(), static_cast<void*>(this));
-    KernelHandle ready(CreateEventW(nullptr, TRUE, FALSE, eventName));
-    std::wstring commandLine = L"\"" + ProgramFolder() + L"explorer_standin.exe\" " + eventName;
-    for (const auto& argument : arguments) commandLine += L" \"" + argument + L"\"";
     StartedProcess started;
-    bool isReady = StartAndWaitUntilReady(commandLine, ready.Get(), 20000, started);
+    bool isReady = StartHelperProgram(L"explorer_standin.exe", arguments, 20000, started);
     process_ = std::move(started.process);
     processId_ = started.processId;
     threadId_ = started.threadId;

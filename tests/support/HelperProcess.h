@@ -5,6 +5,7 @@
 
 #include <windows.h>
 #include <string>
+#include <vector>
 
 struct StartedProcess {
     KernelHandle process;
@@ -15,3 +16,8 @@ struct StartedProcess {
 // Starts commandLine and waits until the program sets ready or ends. True when it is
 // ready within timeoutMs; started holds the process whenever it could be started.
 bool StartAndWaitUntilReady(std::wstring commandLine, HANDLE ready, DWORD timeoutMs, StartedProcess& started);
+
+// Starts the helper program beside the test with a fresh ready event's name as its first
+// argument, then each argument in quotes, and waits as StartAndWaitUntilReady does.
+bool StartHelperProgram(const std::wstring& program, const std::vector<std::wstring>& arguments, DWORD timeoutMs,
+                        StartedProcess& started);
